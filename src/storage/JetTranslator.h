@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// Jet (Access) SQL to SQLite SQL, one statement at a time. A pure function:
+// string literals are left as they are ('#', keywords or brackets inside
+// '...' are text).
+struct JetTranslation {
+    enum class Kind { Sql, AlterColumn };
+    Kind kind = Kind::Sql;
+    QString sql;     // Kind::Sql: the SQLite statement
+    QString table;   // Kind::AlterColumn: table, column and new Jet type
+    QString column;
+    QString type;
+};
+
+JetTranslation translateJet(const QString& jetStatement);
