@@ -1,0 +1,62 @@
+#include "support/ScriptedDialogs.h"
+
+QStringList ScriptedDialogs::messages() const
+{
+    QStringList texts;
+    for (const Shown& s : m_shown)
+        if (s.kind == QLatin1String("message"))
+            texts << s.text;
+    return texts;
+}
+
+DialogAnswer ScriptedDialogs::message(QWidget*, const QString& title, const QString& text,
+                                      DialogIcon icon, DialogButtons buttons)
+{
+    m_shown.push_back({QStringLiteral("message"), title, text, icon, buttons});
+    if (buttons == DialogButtons::Ok)
+        return DialogAnswer::Ok;
+    if (m_answers.empty())
+        return DialogAnswer::No;
+    const DialogAnswer answer = m_answers.front();
+    m_answers.pop_front();
+    return answer;
+}
+
+std::optional<QString> ScriptedDialogs::prompt(QWidget*, const QString& title,
+                                               const QString& label, const QString& initial,
+                                               bool)
+{
+    m_shown.push_back({QStringLiteral("prompt"), title, label, DialogIcon::None,
+                       DialogButtons::Ok});
+    lastPromptInitial = initial;
+    if (m_prompts.empty())
+        return std::nullopt;
+    auto answer = m_prompts.front();
+    m_prompts.pop_front();
+    return answer;
+}
+
+QString ScriptedDialogs::openFileName(QWidget*, const QString& title, const QString& filter)
+{
+    m_shown.push_back({QStringLiteral("open"), title, QString(), DialogIcon::None,
+                       DialogButtons::Ok});
+    lastFilter = filter;
+    if (m_files.empty())
+        return QString();
+    const QString path = m_files.front();
+    m_files.pop_front();
+    return path;
+}
+
+QString ScriptedDialogs::saveFileName(QWidget*, const QString& title, const QString& filter,
+                                      const QString&)
+{
+    m_shown.push_back({QStringLiteral("save"), title, QString(), DialogIcon::None,
+                       DialogButtons::Ok});
+    lastFilter = filter;
+    if (m_files.empty())
+        return QString();
+    const QString path = m_files.front();
+    m_files.pop_front();
+    return path;
+}
