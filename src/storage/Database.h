@@ -65,6 +65,15 @@ public:
     bool commit();
     void rollback();
 
+    // (Re)creates, for every user table, the AFTER INSERT and AFTER UPDATE
+    // triggers that coerce stored values by the column's declared type as Jet
+    // would: DATETIME to 'YYYY-MM-DD HH:MM:SS' (a text that is not a date aborts
+    // the statement, empty text becomes NULL), SINGLE to float precision,
+    // SHORT/INTEGER and DECIMAL to whole numbers (half away from zero), BIT to
+    // 1/0, DOUBLE to real. Only triggers that differ are rewritten. Called by
+    // open(), executeScript(), and execute() of CREATE TABLE / ALTER TABLE.
+    bool applyColumnRules();
+
 private:
     struct Field {
         QVariant value;   // null, qint64, double or QString
@@ -75,13 +84,17 @@ private:
     bool fetchRow();
     bool runAlterColumn(const QString& table, const QString& column, const QString& type);
     bool exec(const QString& sqlite);
+    bool configure();
     void registerFunctions();
     void setError(const QString& message);
 
     sqlite3* m_db = nullptr;
     sqlite3_stmt* m_query = nullptr;
     QStringList m_columns;
+    QStringList m_declTypes;
     QVector<Field> m_row;
+    bool m_failed = false;
+    qint64 m_lastInsertId = 0;
     bool m_atEnd = true;
     QString m_error;
 };

@@ -15,3 +15,8 @@ struct JetTranslation {
 };
 
 JetTranslation translateJet(const QString& jetStatement);
+
+// The declared SQLite column type for a Jet type name: double → DOUBLE,
+// single → SINGLE, short → SHORT, integer/long → INTEGER, datetime → DATETIME,
+// bit/yesno → BIT, text(n)/varchar(n) → VARCHAR(n); others upper-cased.
+QString jetDeclaredType(const QString& jetType);
