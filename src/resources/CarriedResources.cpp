@@ -6,6 +6,7 @@
 static bool registerResources()
 {
     Q_INIT_RESOURCE(resources);
+    Q_INIT_RESOURCE(storage);
     return true;
 }
 

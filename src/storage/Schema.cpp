@@ -2,6 +2,7 @@
 
 #include "app/AppPaths.h"
 #include "common/Numbers.h"
+#include "resources/CarriedResources.h"
 #include "storage/Database.h"
 #include "storage/SettingsStore.h"
 
@@ -20,6 +21,7 @@ bool folderIsWritable(const QString& folder)
 
 QString templateScript()
 {
+    InitCarriedResources();
     QFile file(QStringLiteral(":/storage/template.sql"));
     if (!file.open(QIODevice::ReadOnly))
         return QString();
@@ -37,7 +39,9 @@ bool createFromTemplate(const QString& path)
     bool ok = false;
     {
         Database db;
-        ok = db.create(partial) && db.executeScript(templateScript()) && db.applyColumnRules();
+        const QString script = templateScript();
+        ok = !script.isEmpty() && db.create(partial) && db.executeScript(script)
+            && db.applyColumnRules();
         db.close();
     }
     if (ok)

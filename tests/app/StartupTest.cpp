@@ -32,6 +32,8 @@ protected:
     }
 };
 
+} // namespace
+
 TEST_F(StartupTest, FirstStartOnAnEmptyFolderShowsTheFirstStartChoices)
 {
     auto program = Program::Start(dir.path());

@@ -1,5 +1,6 @@
 #include "common/Gbk.h"
 #include "storage/ConfigFile.h"
+#include "storage/Database.h"
 #include "storage/Schema.h"
 #include "storage/SettingsStore.h"
 
