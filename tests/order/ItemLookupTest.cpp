@@ -3,6 +3,7 @@
 #include "support/OrderFormFixture.h"
 
 #include <QAbstractItemModel>
+#include <QComboBox>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QTableWidget>
@@ -211,6 +212,14 @@ TEST_F(ItemLookupTest, ReloadedCatalogueFindsNewItemsAndOffersEachNameOnce)
     type(QStringLiteral("301"));
     EXPECT_EQ(listed(3), QStringList({"王老吉"}));
     EXPECT_EQ(form->lookup().catalogue().names.size(), 29);
+
+    QTableWidget* grid = ui().高级表格1;
+    grid->setCurrentCell(1, 0);
+    grid->editItem(grid->item(1, 0));
+    auto* names = qobject_cast<QComboBox*>(grid->indexWidget(grid->model()->index(1, 0)));
+    ASSERT_NE(names, nullptr);
+    EXPECT_EQ(names->count(), 28);
+    QTest::keyClick(names, Qt::Key_Escape);
 
     // The grid prices a name by its first entry.
     dialogs.answerPrompt(QStringLiteral("1"));
