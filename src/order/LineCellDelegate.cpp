@@ -5,8 +5,6 @@
 
 namespace {
 
-enum Column { NameColumn = 0, QuantityColumn = 1, UnitColumn = 2, AmountColumn = 3 };
-
 bool mayEdit(const QModelIndex& index)
 {
     if (index.row() == 0 || index.column() == UnitColumn)

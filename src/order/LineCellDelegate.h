@@ -3,6 +3,9 @@
 #include <QStringList>
 #include <QStyledItemDelegate>
 
+// Columns of the ordered-items grid; row 0 holds their headers.
+enum OrderLineColumn { NameColumn = 0, QuantityColumn = 1, UnitColumn = 2, AmountColumn = 3 };
+
 // Editors of the ordered-items grid. Whether a cell may be edited is decided
 // here, each time an edit starts: the name column always, the unit column
 // never, quantity and line amount only on a row that has a name; the header

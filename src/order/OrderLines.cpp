@@ -15,8 +15,6 @@
 
 namespace {
 
-enum Column { NameColumn = 0, QuantityColumn = 1, UnitColumn = 2, AmountColumn = 3 };
-
 // Quantities and amounts this large are typing or paste accidents; they would
 // print in exponent form or overflow, so they count as no number at all.
 constexpr double kAmountLimit = 1e12;
