@@ -3,13 +3,14 @@
 #include "app/AppPaths.h"
 #include "receipt/DefaultPictures.h"
 #include "receipt/PainterSurface.h"
-#include "receipt/PngImage.h"
+#include "receipt/PictureFileCache.h"
 #include "receipt/PreviewGeometry.h"
 #include "receipt/ReceiptCanvas.h"
 #include "receipt/ReceiptLayout.h"
 #include "receipt/ReceiptStyle.h"
 
 #include <QEvent>
+#include <QFile>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QPainter>
@@ -19,11 +20,12 @@ namespace {
 
 // An enabled picture, first written from the built-in default when its file
 // is missing so that later prints find it.
-QImage previewPicture(bool enabled, const QString& path, const QByteArray& defaultBytes)
+QImage previewPicture(bool enabled, const QString& path, QByteArray (*defaultBytes)(),
+                      PictureFileCache& cache)
 {
-    if (!enabled || !ensurePictureFile(path, defaultBytes))
+    if (!enabled || !ensurePictureFile(path, QFile::exists(path) ? QByteArray() : defaultBytes()))
         return {};
-    return loadPng(path);
+    return cache.load(path);
 }
 
 } // namespace
@@ -105,21 +107,25 @@ void PrintPreview::redraw()
     m_canvas->resize(widths.canvas, kPreviewCanvasHeight);
 
     const ReceiptStyle style = ReceiptStyle::fromSettings(m_settings);
-    QImage canvas(widths.canvas, kPreviewCanvasHeight, QImage::Format_RGB32);
+    // The canvas buffer is kept between redraws; only its pixels are redrawn.
+    QImage& canvas = m_canvas->image();
+    if (canvas.width() != widths.canvas)
+        canvas = QImage(widths.canvas, kPreviewCanvasHeight, QImage::Format_RGB32);
     canvas.fill(Qt::white);
     {
         const QImage top = previewPicture(style.option(ReceiptOptionIndex::TopPicture).enabled,
-                                          AppPaths::topPicturePath(), defaultTopPictureBytes());
+                                          AppPaths::topPicturePath(), defaultTopPictureBytes, m_topPicture);
         const QImage bottom =
             previewPicture(style.option(ReceiptOptionIndex::BottomPicture).enabled,
-                           AppPaths::bottomPicturePath(), defaultBottomPictureBytes());
+                           AppPaths::bottomPicturePath(), defaultBottomPictureBytes,
+                           m_bottomPicture);
         QPainter painter(&canvas);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         PainterSurface surface(painter, PainterSurface::kScreenUnitsPerPoint);
         m_receiptBottom = ReceiptLayout(surface, widths.canvas, style, m_content(), &top, &bottom,
                                         ReceiptTarget::Preview);
     }
-    m_canvas->setImage(std::move(canvas));
+    m_canvas->update();
 
     m_scrollBar->setMaximum(previewScrollMaximum(m_receiptBottom, visibleHeight()));
     showFrom(0);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "receipt/PictureFileCache.h"
 #include "receipt/ReceiptContent.h"
 
 #include <QWidget>
@@ -52,6 +53,8 @@ private:
     ReceiptCanvas* m_visible;
     QScrollBar* m_scrollBar;
     ReceiptCanvas* m_canvas;
+    PictureFileCache m_topPicture;
+    PictureFileCache m_bottomPicture;
     int m_receiptBottom = 0;
     bool m_docking = false;
 };

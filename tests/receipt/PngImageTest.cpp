@@ -1,4 +1,5 @@
 #include "receipt/DefaultPictures.h"
+#include "receipt/PictureFileCache.h"
 #include "receipt/PngImage.h"
 
 #include <QBuffer>
@@ -51,6 +52,20 @@ TEST(PngImageTest, DefaultPictureWrittenOnlyWhenMissing)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("first"));
+}
+
+TEST(PngImageTest, CacheFollowsTheFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("xtp.png"));
+    PictureFileCache cache;
+    EXPECT_TRUE(cache.load(path).isNull());
+    ASSERT_TRUE(QImage(30, 20, QImage::Format_RGB32).save(path, "PNG"));
+    EXPECT_EQ(cache.load(path).size(), QSize(30, 20));
+    ASSERT_TRUE(QImage(64, 64, QImage::Format_RGB32).save(path, "PNG"));
+    EXPECT_EQ(cache.load(path).size(), QSize(64, 64));
+    QFile::remove(path);
+    EXPECT_TRUE(cache.load(path).isNull());
 }
 
 TEST(PngImageTest, BuiltInDefaultPictures)
