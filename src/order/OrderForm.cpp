@@ -4,6 +4,14 @@
 #include "app/FillComboFromTable.h"
 #include "order/DeliveryDetails.h"
 #include "order/FieldBehaviour.h"
+#include "order/FunctionKeys.h"
+#include "order/MainMenu.h"
+#include "order/Settling.h"
+#include "receipt/PrintPreview.h"
+#include "receipt/PrintReceipt.h"
+#include "receipt/PrintSettingsWindow.h"
+#include "receipt/QtReceiptPrinter.h"
+#include "receipt/ReceiptContent.h"
 #include "order/ItemLookup.h"
 #include "order/OrderClock.h"
 #include "order/OrderLines.h"
@@ -12,7 +20,9 @@
 
 #include <QCloseEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QToolBar>
 
 namespace {
@@ -48,6 +58,12 @@ OrderForm::OrderForm(Database& db, int quantityDecimals, QWidget* parent)
     m_delivery = std::make_unique<DeliveryDetails>(*this);
     m_clock = std::make_unique<OrderClock>(*this);
     new FieldBehaviour(*this);
+    m_settling = new Settling(*this);
+    m_functionKeys = new FunctionKeys(*this);
+    m_mainMenu = new MainMenu(*this);
+    m_systemPrinter = std::make_unique<QtReceiptPrinter>(this);
+    m_printer = m_systemPrinter.get();
+    connect(m_ui.按钮_预览, &QPushButton::clicked, this, &OrderForm::TogglePreview);
 
     FillNameBoxes();
     m_delivery->LoadTableList();
@@ -59,6 +75,7 @@ OrderForm::OrderForm(Database& db, int quantityDecimals, QWidget* parent)
     ConnectNameBoxRefills();
     m_clock->start();
     m_ui.编辑框_项目代号->setFocus();
+    ShowPreview();
 }
 
 OrderForm::~OrderForm() = default;
@@ -68,7 +85,85 @@ bool OrderForm::isModifyMode() const
     return m_ui.按钮_打单结算->text() == QStringLiteral("修改(F12)");
 }
 
-void OrderForm::RefreshPreview() {}
+void OrderForm::EnterModifyMode(const QString& id)
+{
+    m_modifyOrderId = id;
+    m_ui.ID->setText(id);
+    m_ui.按钮_打单结算->setText(QStringLiteral("修改(F12)"));
+}
+
+void OrderForm::LeaveModifyMode()
+{
+    m_modifyOrderId.clear();
+    m_ui.按钮_打单结算->show();
+    m_ui.按钮_打单结算->setText(QStringLiteral("打单结算(F12)"));
+}
+
+ReceiptContent OrderForm::receiptContent() const
+{
+    ReceiptContent c;
+    c.orderNumber = m_ui.编辑框_编号->text();
+    c.header = m_ui.组合框_票头->currentText();
+    c.shopName = m_ui.组合框_店铺名称->currentText();
+    c.payment = m_ui.组合框_付款方式->currentText();
+    c.orderTime = m_ui.编辑框_时间->text();
+    const QTableWidget* grid = m_ui.高级表格1;
+    const auto cell = [grid](int row, int column) {
+        const QTableWidgetItem* item = grid->item(row, column);
+        return item ? item->text() : QString();
+    };
+    for (int row = 1; row < grid->rowCount(); ++row)
+        c.lines.push_back({cell(row, 0), cell(row, 1), cell(row, 2), cell(row, 3)});
+    c.discountName = m_ui.组合框_减免->currentText();
+    c.discountCount = m_ui.编辑框_减免份数->text();
+    c.discountAmount = m_ui.编辑框_减免金额->text();
+    c.total = m_ui.编辑框_合计->text();
+    c.paid = m_ui.编辑框_已支付->text();
+    c.table = m_ui.组合框_桌号->currentText();
+    c.name = m_ui.编辑框_姓名->text();
+    c.telephone = m_ui.编辑框_电话->text();
+    c.address = m_ui.编辑框_地址->text();
+    c.notes = m_ui.编辑框_备注->toPlainText();
+    return c;
+}
+
+bool OrderForm::PrintOrder(bool afterSettling)
+{
+    return PrintReceipt(*m_printer, afterSettling ? PrintMode::AfterSettling : PrintMode::PrintOnly,
+                        receiptContent(), m_settings, AppPaths::iniPath());
+}
+
+void OrderForm::ShowPreview()
+{
+    if (!m_preview) {
+        m_preview = new PrintPreview(
+            this, m_settings, [this] { return receiptContent(); },
+            [this](int key) { m_functionKeys->Dispatch(key); });
+        m_functionKeys->setCompanionWindow(m_preview);
+    }
+    m_preview->show();
+    m_preview->RefreshPreview();
+}
+
+void OrderForm::TogglePreview()
+{
+    if (m_preview && m_preview->isVisible())
+        m_preview->close();
+    else
+        ShowPreview();
+}
+
+void OrderForm::OpenPrintSettingsWindow()
+{
+    PrintSettingsWindow window(m_settings, [this] { RefreshPreview(); }, this);
+    window.exec();
+}
+
+void OrderForm::RefreshPreview()
+{
+    if (m_preview && m_preview->isVisible())
+        m_preview->RefreshPreview();
+}
 
 void OrderForm::FillNameBoxes()
 {
@@ -131,6 +226,8 @@ void OrderForm::closeEvent(QCloseEvent* event)
         m_choicesStored = true;
         m_clock->stop();
         StoreLastChoices();
+        if (m_preview)
+            m_preview->close();
     }
     event->accept();
 }
