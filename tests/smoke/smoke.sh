@@ -60,8 +60,8 @@ if kill -0 "$app" 2>/dev/null; then echo "smoke: the program did not close"; exi
 
 db="$work/program/data/data.mdb"
 orders=$(sqlite3 "$db" "select count(*) from 存单")
-line=$(sqlite3 "$db" "select 菜名 || '|' || 数量 || '|' || 小计 from 存单详单")
-number=$(sqlite3 "$db" "select 编号 || '|' || 实付 from 存单")
+line=$(sqlite3 "$db" "select 菜名 || '|' || (数量 + 0.0) || '|' || (小计 + 0.0) from 存单详单")
+number=$(sqlite3 "$db" "select 编号 || '|' || (实付 + 0.0) from 存单")
 echo "smoke: orders=$orders line=$line number=$number"
 [ "$orders" = 1 ] && [ "$line" = "红烧排骨饭|2.0|36.0" ] && [ "$number" = "1|36.0" ] || {
   echo "smoke: the stored order is not the one keyed"; cat "$work/marovell.log"; exit 1; }
