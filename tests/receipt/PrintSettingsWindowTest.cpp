@@ -42,10 +42,11 @@ TEST(PrintSettingsRulesTest, FontSizes)
     for (const Case& c : cases) {
         const FontSizeCheck check = CheckFontSizes(QString::fromLatin1(c.sizes).split(u'|'));
         EXPECT_EQ(check.failingBox, c.failingBox) << c.sizes;
-        if (c.failingBox == 9)
+        if (c.failingBox == 9) {
             EXPECT_TRUE(check.message.startsWith(u"已支付 字体大小超出设定")) << c.sizes;
-        else if (c.failingBox >= 0)
+        } else if (c.failingBox >= 0) {
             EXPECT_EQ(check.message, kRangeMessage);
+        }
     }
 }
 
@@ -158,12 +159,11 @@ TEST_F(PrintSettingsWindowTest, OutOfRangeSizeStopsWithFocus)
         ASSERT_EQ(dialogs.shown().size(), 1);
         EXPECT_EQ(dialogs.last().title, u"提示");
         EXPECT_EQ(dialogs.last().icon, DialogIcon::Information);
-        if (c.paidMessage)
-            EXPECT_EQ(dialogs.last().text,
-                      QStringLiteral("已支付 字体大小超出设定，请将字体大小控制在数值 7-30 的范围内。\n"
-                                     "注意：已支付 字体大小数值设置为 0 时打印及预览将不显示 已支付 "));
-        else
-            EXPECT_EQ(dialogs.last().text, kRangeMessage);
+        const QString expected =
+            c.paidMessage ? QStringLiteral("已支付 字体大小超出设定，请将字体大小控制在数值 7-30 的范围内。\n"
+                                           "注意：已支付 字体大小数值设置为 0 时打印及预览将不显示 已支付 ")
+                          : kRangeMessage;
+        EXPECT_EQ(dialogs.last().text, expected);
         EXPECT_EQ(window->focusWidget(), sizeBox(c.box));
         EXPECT_EQ(sizeBox(c.box)->selectedText(), QString::fromLatin1(c.text));
         EXPECT_TRUE(window->isVisible());
