@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Dialogs.h"
+#include "support/QtPrinters.h"
 
 #include <QStringList>
 #include <QVector>

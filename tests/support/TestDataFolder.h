@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/Database.h"
+#include "support/QtPrinters.h"
 
 #include <QTemporaryDir>
 #include <memory>
