@@ -1,5 +1,7 @@
 // One keystroke in the code box with 10,000 items in 菜单: the pick list is
 // filtered and laid out again. Target: under 5 ms per keystroke.
+#include "BenchSupport.h"
+
 #include "app/AppPaths.h"
 #include "order/ItemLookup.h"
 #include "order/OrderForm.h"
@@ -22,18 +24,12 @@ constexpr int kItems = 10000;
 // A data folder from the template plus kItems generated items, and a shown
 // order form on it; built once for all benchmarks.
 struct LookupSetup {
-    QTemporaryDir dir;
-    Database db;
+    BenchDataFolder data;
     std::unique_ptr<OrderForm> form;
 
     LookupSetup()
     {
-        AppPaths::setProgramDir(dir.path());
-        const DatabaseStartup startup = OpenAndMigrateDatabase(db, dir.path(), AppPaths::iniPath());
-        if (startup.result != DatabaseOpenResult::Opened) {
-            std::fprintf(stderr, "database: %s\n", qPrintable(db.lastError()));
-            std::abort();
-        }
+        Database& db = data.db;
         Transaction transaction(db);
         for (int i = 1; i <= kItems; ++i) {
             const QString n = QString::number(i);
@@ -44,7 +40,7 @@ struct LookupSetup {
                        + QString::number(i % 97 + 0.5) + QStringLiteral(", '份')"));
         }
         transaction.commit();
-        form = std::make_unique<OrderForm>(db, startup.quantityDecimals);
+        form = std::make_unique<OrderForm>(db, data.decimals);
         form->lookup().LoadMenuCatalogue();
         form->show();
         QCoreApplication::processEvents();
@@ -108,12 +104,5 @@ BENCHMARK(BM_KeystrokeNarrowing)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
-                                                                   : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    shared.reset();
-    return 0;
+    return RunQtBenchmarks(argc, argv, [] { shared.reset(); });
 }

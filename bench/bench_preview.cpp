@@ -1,5 +1,7 @@
 // Preview redraw of a 20-line order: style read from the settings store,
 // layout and drawing onto the 5000-pixel canvas (target: under 5 ms).
+#include "BenchSupport.h"
+
 #include "app/AppPaths.h"
 #include "receipt/PrintPreview.h"
 #include "storage/Database.h"
@@ -56,11 +58,5 @@ BENCHMARK(BM_PreviewRedraw20Lines)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunQtBenchmarks(argc, argv);
 }

@@ -1,5 +1,7 @@
 // Receipt timings for the printer: wrapping, and laying out and drawing a
 // 200-line receipt at 0.1 mm units (target: under 20 ms).
+#include "BenchSupport.h"
+
 #include "receipt/PainterSurface.h"
 #include "receipt/ReceiptContent.h"
 #include "receipt/ReceiptLayout.h"
@@ -75,11 +77,5 @@ BENCHMARK(BM_PrinterLayout200Lines)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunQtBenchmarks(argc, argv);
 }
