@@ -62,7 +62,8 @@ db="$work/program/data/data.mdb"
 orders=$(sqlite3 "$db" "select count(*) from 存单")
 line=$(sqlite3 "$db" "select 菜名 || '|' || (数量 + 0.0) || '|' || (小计 + 0.0) from 存单详单")
 number=$(sqlite3 "$db" "select 编号 || '|' || (实付 + 0.0) from 存单")
-echo "smoke: orders=$orders line=$line number=$number"
-[ "$orders" = 1 ] && [ "$line" = "红烧排骨饭|2.0|36.0" ] && [ "$number" = "1|36.0" ] || {
+closed=$(sqlite3 "$db" "select count(*) from 记录 where 记录内容='付款方式'")
+echo "smoke: orders=$orders line=$line number=$number closed=$closed"
+[ "$orders" = 1 ] && [ "$line" = "红烧排骨饭|2.0|36.0" ] && [ "$number" = "1|36.0" ] && [ "$closed" = 1 ] || {
   echo "smoke: the stored order is not the one keyed"; cat "$work/marovell.log"; exit 1; }
 echo "smoke: 1 passed, 0 failed"
