@@ -85,6 +85,9 @@ void OrderLines::SetUpGrid()
         grid->setItem(0, column, item);
     }
     grid->setColumnWidth(NameColumn, 115);
+    // The other three share what is left of the 264-pixel grid.
+    for (int column = QuantityColumn; column <= AmountColumn; ++column)
+        grid->setColumnWidth(column, 44);
     AppendBlankRow();
 }
 

@@ -65,7 +65,7 @@ void SettingsStore::WriteDefaultSettings(const QString& iniPath)
         InsertSetting(QStringLiteral("附带信息2"),
                       ReadConfigEntry(iniPath, QStringLiteral("QQ"), QString(), false));
     }
-    for (const QString key : {QStringLiteral("顶部图片勾选"), QStringLiteral("底部图片勾选"),
+    for (const QString& key : {QStringLiteral("顶部图片勾选"), QStringLiteral("底部图片勾选"),
                               QStringLiteral("打印份数")}) {
         if (!SettingExists(key))
             WriteSetting(key, QStringLiteral("1"));

@@ -102,3 +102,14 @@ TEST_F(StartupTest, AFileThatIsNoDatabaseIsRefusedAndLeftAsItWas)
         EXPECT_EQ(databaseBytes(), bytes);
     }
 }
+
+TEST_F(StartupTest, AFolderThatCannotBeMadeIsReportedNotCrashedOn)
+{
+    QFile blocker(dir.path() + QStringLiteral("/file"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    EXPECT_FALSE(Program::Start(dir.path() + QStringLiteral("/file/program")));
+    ASSERT_EQ(dialogs.shown().size(), 1);
+    EXPECT_EQ(dialogs.last().icon, DialogIcon::Critical);
+    EXPECT_TRUE(dialogs.last().text.startsWith(QStringLiteral("无法创建程序数据文件夹：")));
+}

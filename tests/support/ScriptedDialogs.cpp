@@ -31,9 +31,11 @@ std::optional<QString> ScriptedDialogs::prompt(QWidget*, const QString& title,
     lastPromptInitial = initial;
     if (m_prompts.empty())
         return std::nullopt;
-    auto answer = m_prompts.front();
+    const auto [answered, text] = m_prompts.front();
     m_prompts.pop_front();
-    return answer;
+    if (!answered)
+        return std::nullopt;
+    return text;
 }
 
 QString ScriptedDialogs::openFileName(QWidget*, const QString& title, const QString& filter)

@@ -26,7 +26,10 @@ public:
     void answerYes() { m_answers.push_back(DialogAnswer::Yes); }
     void answerNo() { m_answers.push_back(DialogAnswer::No); }
     // Prompt answers; nullopt cancels. An unscripted prompt is cancelled.
-    void answerPrompt(std::optional<QString> text) { m_prompts.push_back(std::move(text)); }
+    void answerPrompt(const std::optional<QString>& text)
+    {
+        m_prompts.push_back({text.has_value(), text.value_or(QString())});
+    }
     // File dialog answers; an unscripted one chooses nothing.
     void answerFile(const QString& path) { m_files.push_back(path); }
 
@@ -50,6 +53,6 @@ public:
 private:
     QVector<Shown> m_shown;
     std::deque<DialogAnswer> m_answers;
-    std::deque<std::optional<QString>> m_prompts;
+    std::deque<std::pair<bool, QString>> m_prompts; // answered, text
     std::deque<QString> m_files;
 };
