@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 PACKAGES = cmake g++ make pkg-config ccache \
-  qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6svg6 \
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6svg6 qt6-translations-l10n \
   libsqlite3-dev libpng-dev googletest libgtest-dev libbenchmark-dev \
   xvfb xauth openbox xdotool x11-utils sqlite3 fonts-wqy-microhei
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)

@@ -4,6 +4,8 @@
 #include "order/OrderForm.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QStyleFactory>
 #include <cstdio>
 #include <cstring>
@@ -42,6 +44,11 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Marovell"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // Qt's own dialogs (printing, files, Yes/No buttons) speak Chinese too.
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QStringLiteral("qtbase_zh_CN"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslator);
 
     auto program = Program::Start(dataDir.isEmpty() ? DefaultProgramDir() : dataDir);
     if (!program)

@@ -203,6 +203,7 @@ void Settling::ClearForm()
         edit->clear();
     ui.编辑框_备注->clear();
     ui.编辑框_项目代号->setFocus();
+    m_form.RefreshPreview();
 }
 
 void Settling::AskClearForm()

@@ -55,6 +55,8 @@ TEST_F(SettleOrderTest, ANewOrderIsStoredPrintedAndTheFormCleared)
     ui().编辑框_姓名->setText(QStringLiteral("张三"));
     ui().编辑框_地址->setText(QStringLiteral("人民路1号"));
     ui().编辑框_备注->setPlainText(QStringLiteral("少辣"));
+    form->RefreshPreview();
+    const int filledReceipt = form->preview()->receiptBottom();
     settle();
 
     EXPECT_EQ(count(QStringLiteral("存单")), QStringLiteral("1"));
@@ -84,6 +86,7 @@ TEST_F(SettleOrderTest, ANewOrderIsStoredPrintedAndTheFormCleared)
     EXPECT_EQ(ui().组合框_付款方式->currentText(), QStringLiteral("现金支付")); // stays
     EXPECT_EQ(ui().状态条1_今日数量->text(), QStringLiteral("今日打单数量：1"));
     EXPECT_EQ(ui().状态条1_今日收入->text(), QStringLiteral("今日收入总额：31"));
+    EXPECT_LT(form->preview()->receiptBottom(), filledReceipt); // the preview follows the cleared form
 }
 
 TEST_F(SettleOrderTest, PaymentOnDeliveryAndTheSettledFlag)

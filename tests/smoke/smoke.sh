@@ -27,7 +27,8 @@ pids+=($!)
 sleep 0.5
 
 unset QT_QPA_PLATFORM
-(cd "$work" && exec "$exe" --data-dir "$work/program") >"$work/marovell.log" 2>&1 &
+# HOME points at the work folder so the file printer writes a fresh print.pdf there.
+(cd "$work" && HOME="$work" exec "$exe" --data-dir "$work/program") >"$work/marovell.log" 2>&1 &
 app=$!
 pids+=($app)
 
@@ -63,6 +64,7 @@ orders=$(sqlite3 "$db" "select count(*) from 存单")
 line=$(sqlite3 "$db" "select 菜名 || '|' || (数量 + 0.0) || '|' || (小计 + 0.0) from 存单详单")
 number=$(sqlite3 "$db" "select 编号 || '|' || (实付 + 0.0) from 存单")
 closed=$(sqlite3 "$db" "select count(*) from 记录 where 记录内容='付款方式'")
+[ -s "$work/print.pdf" ] || { echo "smoke: no receipt was printed"; ls -la "$work"; exit 1; }
 echo "smoke: orders=$orders line=$line number=$number closed=$closed"
 [ "$orders" = 1 ] && [ "$line" = "红烧排骨饭|2.0|36.0" ] && [ "$number" = "1|36.0" ] && [ "$closed" = 1 ] || {
   echo "smoke: the stored order is not the one keyed"; cat "$work/marovell.log"; exit 1; }
