@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 PACKAGES = cmake g++ make pkg-config ccache \
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6svg6 qt6-translations-l10n \
   libsqlite3-dev libpng-dev googletest libgtest-dev libbenchmark-dev \
-  xvfb xauth openbox xdotool x11-utils sqlite3 fonts-wqy-microhei
+  xvfb xauth openbox xdotool x11-utils sqlite3 poppler-utils fonts-wqy-microhei
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: deps build run test bench clean

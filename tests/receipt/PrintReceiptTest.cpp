@@ -9,6 +9,7 @@
 #include "support/TestDataFolder.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -159,6 +160,14 @@ TEST_F(PrintReceiptTest, PrintsToPdfThroughQPrinter)
     EXPECT_TRUE(bytes.startsWith("%PDF"));
     EXPECT_TRUE(bytes.contains("/Font"));
     EXPECT_TRUE(bytes.contains("/Image"));
+
+    // The page holds the receipt's text.
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(10000)) << "pdftotext (poppler-utils) is needed";
+    const QString page = QString::fromUtf8(text.readAllStandardOutput());
+    for (const char16_t* expected : {u"#5", u"鱼", u"合计 ￥12", u"[下单时间]"})
+        EXPECT_TRUE(page.contains(QString::fromUtf16(expected))) << page.toStdString();
 
     QtReceiptPrinter cancelled(nullptr, [](QPrinter&) { return false; });
     EXPECT_FALSE(PrintReceipt(cancelled, PrintMode::PrintOnly, content, settings, folder.iniPath()));
