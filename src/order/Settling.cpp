@@ -24,8 +24,6 @@ QString cellText(const QTableWidget* grid, int row, int column)
 // A field read as a number and written back, so the statement always holds a valid number.
 QString numberField(const QLineEdit* edit) { return numberToText(textToNumber(edit->text())); }
 
-QString quoted(const QString& text) { return u'\'' + sqlText(text) + u'\''; }
-
 } // namespace
 
 Settling::Settling(OrderForm& form) : QObject(&form), m_form(form)
@@ -76,11 +74,11 @@ bool Settling::InsertNewOrder(const OrderValues& v)
     return m_form.database().execute(
         QStringLiteral("insert into 存单 (编号,票头,店铺名称,时间,减免,减免份数,减免金额,合计,支付方式,"
                        "已付,实付,桌号,电话,姓名,地址,是否结算,备注) values (")
-        + v.number + u',' + quoted(v.header) + u',' + quoted(v.shopName) + u',' + quoted(v.time)
-        + u',' + quoted(v.discountName) + u',' + v.discountCount + u',' + v.discountAmount + u','
-        + v.total + u',' + quoted(v.payment) + u',' + v.paid + u',' + v.charged + u','
-        + quoted(v.table) + u',' + quoted(v.telephone) + u',' + quoted(v.name) + u','
-        + quoted(v.address) + u',' + quoted(v.settled) + u',' + quoted(v.note) + u')');
+        + v.number + u',' + sqlLiteral(v.header) + u',' + sqlLiteral(v.shopName) + u',' + sqlLiteral(v.time)
+        + u',' + sqlLiteral(v.discountName) + u',' + v.discountCount + u',' + v.discountAmount + u','
+        + v.total + u',' + sqlLiteral(v.payment) + u',' + v.paid + u',' + v.charged + u','
+        + sqlLiteral(v.table) + u',' + sqlLiteral(v.telephone) + u',' + sqlLiteral(v.name) + u','
+        + sqlLiteral(v.address) + u',' + sqlLiteral(v.settled) + u',' + sqlLiteral(v.note) + u')');
 }
 
 bool Settling::UpdateStoredOrder(const OrderValues& v, const QString& id)
@@ -88,15 +86,15 @@ bool Settling::UpdateStoredOrder(const OrderValues& v, const QString& id)
     // The note is not among the columns: a changed order keeps the note it was stored with.
     return m_form.database().execute(
         QStringLiteral("update 存单 set 编号=") + v.number + QStringLiteral(",票头=")
-        + quoted(v.header) + QStringLiteral(",店铺名称=") + quoted(v.shopName)
-        + QStringLiteral(",时间=") + quoted(v.time) + QStringLiteral(",减免=")
-        + quoted(v.discountName) + QStringLiteral(",减免份数=") + v.discountCount
+        + sqlLiteral(v.header) + QStringLiteral(",店铺名称=") + sqlLiteral(v.shopName)
+        + QStringLiteral(",时间=") + sqlLiteral(v.time) + QStringLiteral(",减免=")
+        + sqlLiteral(v.discountName) + QStringLiteral(",减免份数=") + v.discountCount
         + QStringLiteral(",减免金额=") + v.discountAmount + QStringLiteral(",合计=") + v.total
-        + QStringLiteral(",支付方式=") + quoted(v.payment) + QStringLiteral(",已付=") + v.paid
-        + QStringLiteral(",实付=") + v.charged + QStringLiteral(",桌号=") + quoted(v.table)
-        + QStringLiteral(",电话=") + quoted(v.telephone) + QStringLiteral(",姓名=")
-        + quoted(v.name) + QStringLiteral(",地址=") + quoted(v.address)
-        + QStringLiteral(",是否结算=") + quoted(v.settled) + QStringLiteral(" where ID =") + id);
+        + QStringLiteral(",支付方式=") + sqlLiteral(v.payment) + QStringLiteral(",已付=") + v.paid
+        + QStringLiteral(",实付=") + v.charged + QStringLiteral(",桌号=") + sqlLiteral(v.table)
+        + QStringLiteral(",电话=") + sqlLiteral(v.telephone) + QStringLiteral(",姓名=")
+        + sqlLiteral(v.name) + QStringLiteral(",地址=") + sqlLiteral(v.address)
+        + QStringLiteral(",是否结算=") + sqlLiteral(v.settled) + QStringLiteral(" where ID =") + id);
 }
 
 bool Settling::StoreLines(const QString& id, const QString& time)
@@ -111,8 +109,8 @@ bool Settling::StoreLines(const QString& id, const QString& time)
         const QString unit = cellText(grid, row, 2).trimmed();
         const QString amount = numberToText(textToNumber(cellText(grid, row, 3).trimmed()));
         if (!db.execute(QStringLiteral("insert into 存单详单 (存单ID,销售时间,菜名,数量,单位,小计) values (")
-                        + id + u',' + quoted(time) + u',' + quoted(name) + u',' + quantity + u','
-                        + quoted(unit) + u',' + amount + u')'))
+                        + id + u',' + sqlLiteral(time) + u',' + sqlLiteral(name) + u',' + quantity + u','
+                        + sqlLiteral(unit) + u',' + amount + u')'))
             return false;
     }
     return true;
@@ -125,7 +123,7 @@ bool Settling::StoreCustomer(const OrderValues& v)
     Database& db = m_form.database();
     QString storedTelephone;
     int count = 0;
-    if (!db.openQuery(QStringLiteral("Select * from 客户 where 电话=") + quoted(v.telephone)))
+    if (!db.openQuery(QStringLiteral("Select * from 客户 where 电话=") + sqlLiteral(v.telephone)))
         return false;
     storedTelephone = db.text(QStringLiteral("电话"));
     count = db.integer(QStringLiteral("订餐次数"));
@@ -133,12 +131,12 @@ bool Settling::StoreCustomer(const OrderValues& v)
     if (storedTelephone != v.telephone) {
         return db.execute(
             QStringLiteral("insert into 客户 (电话,姓名,地址,最近订餐日期,订餐次数) values (")
-            + quoted(v.telephone) + u',' + quoted(v.name) + u',' + quoted(v.address) + u','
-            + quoted(v.time) + QStringLiteral(",1)"));
+            + sqlLiteral(v.telephone) + u',' + sqlLiteral(v.name) + u',' + sqlLiteral(v.address) + u','
+            + sqlLiteral(v.time) + QStringLiteral(",1)"));
     }
-    return db.execute(QStringLiteral("update 客户 set 最近订餐日期 = ") + quoted(v.time)
+    return db.execute(QStringLiteral("update 客户 set 最近订餐日期 = ") + sqlLiteral(v.time)
                       + QStringLiteral(",订餐次数 =") + QString::number(count + 1)
-                      + QStringLiteral(" where 电话 = ") + quoted(v.telephone));
+                      + QStringLiteral(" where 电话 = ") + sqlLiteral(v.telephone));
 }
 
 void Settling::SettleOrder()

@@ -267,24 +267,10 @@ void fnBit(sqlite3_context* ctx, int, sqlite3_value** argv)
 
 // ---- Column rules --------------------------------------------------------
 
-QString quoteName(const QString& name)
-{
-    QString inner = name;
-    inner.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + inner + u'"';
-}
-
-QString quoteText(const QString& text)
-{
-    QString inner = text;
-    inner.replace(u'\'', QStringLiteral("''"));
-    return u'\'' + inner + u'\'';
-}
-
 // The coercion of NEW.column for a declared type; empty when the type needs none.
 QString coercion(const QString& declType, const QString& column)
 {
-    const QString value = QStringLiteral("NEW.") + quoteName(column);
+    const QString value = QStringLiteral("NEW.") + sqlName(column);
     switch (renderOf(declType.toUpper())) {
     case Render::DateTime:
         return QStringLiteral("jet_cdate(") + value + u')';
@@ -461,20 +447,7 @@ bool Database::open(const QString& path)
     if (!ours)
         return false;
 
-    rc = sqlite3_open_v2(file.constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr);
-    if (rc != SQLITE_OK) {
-        setError(QStringLiteral("数据库打开失败：") + QString::fromUtf8(sqlite3_errstr(rc)));
-        sqlite3_close_v2(m_db);
-        m_db = nullptr;
-        return false;
-    }
-    if (!configure()) {
-        const QString error = m_error;
-        close();
-        setError(error);
-        return false;
-    }
-    return applyColumnRules();
+    return openConnection(path, SQLITE_OPEN_READWRITE, QStringLiteral("数据库打开失败：")) && applyColumnRules();
 }
 
 bool Database::create(const QString& path)
@@ -484,10 +457,19 @@ bool Database::create(const QString& path)
         setError(QStringLiteral("文件已存在：") + path);
         return false;
     }
-    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &m_db,
-        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_EXCLUSIVE, nullptr);
+    if (openConnection(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_EXCLUSIVE,
+                QStringLiteral("数据库创建失败："))) {
+        return true;
+    }
+    QFile::remove(path);
+    return false;
+}
+
+bool Database::openConnection(const QString& path, int flags, const QString& failure)
+{
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &m_db, flags, nullptr);
     if (rc != SQLITE_OK) {
-        setError(QStringLiteral("数据库创建失败：") + QString::fromUtf8(sqlite3_errstr(rc)));
+        setError(failure + QString::fromUtf8(sqlite3_errstr(rc)));
         sqlite3_close_v2(m_db);
         m_db = nullptr;
         return false;
@@ -495,7 +477,6 @@ bool Database::create(const QString& path)
     if (!configure()) {
         const QString error = m_error;
         close();
-        QFile::remove(path);
         setError(error);
         return false;
     }
@@ -644,7 +625,7 @@ bool Database::applyColumnRules()
         QStringList columns;
         QStringList values;
         sqlite3_stmt* stmt = nullptr;
-        const QByteArray pragma = (QStringLiteral("PRAGMA table_info(") + quoteName(table) + u')').toUtf8();
+        const QByteArray pragma = (QStringLiteral("PRAGMA table_info(") + sqlName(table) + u')').toUtf8();
         sqlite3_prepare_v2(m_db, pragma.constData(), -1, &stmt, nullptr);
         while (stmt && sqlite3_step(stmt) == SQLITE_ROW) {
             const QString column = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1)));
@@ -663,7 +644,7 @@ bool Database::applyColumnRules()
         QStringList changed;
         QStringList badDates;
         for (qsizetype i = 0; i < columns.size(); ++i) {
-            const QString col = quoteName(columns[i]);
+            const QString col = sqlName(columns[i]);
             sets << col + u'=' + values[i];
             changed << QStringLiteral("NEW.") + col + QStringLiteral(" IS NOT ") + values[i];
             if (values[i].startsWith(QLatin1String("jet_cdate(")))
@@ -674,14 +655,14 @@ bool Database::applyColumnRules()
         if (!badDates.isEmpty())
             body += QStringLiteral(" SELECT RAISE(ABORT,'类型不匹配：日期格式不正确') WHERE ")
                 + badDates.join(QStringLiteral(" OR ")) + u';';
-        body += QStringLiteral(" UPDATE ") + quoteName(table) + QStringLiteral(" SET ")
+        body += QStringLiteral(" UPDATE ") + sqlName(table) + QStringLiteral(" SET ")
             + sets.join(u',') + QStringLiteral(" WHERE rowid=NEW.rowid;");
         const QString when = QStringLiteral(" WHEN ") + changed.join(QStringLiteral(" OR "));
         for (const char* event : {"INSERT", "UPDATE"}) {
             const QString name = QLatin1String(triggerPrefix) + QString::fromLatin1(event).toLower() + u'_' + table;
             names << name;
-            sqls << QStringLiteral("CREATE TRIGGER ") + quoteName(name) + QStringLiteral(" AFTER ")
-                    + QLatin1String(event) + QStringLiteral(" ON ") + quoteName(table) + when
+            sqls << QStringLiteral("CREATE TRIGGER ") + sqlName(name) + QStringLiteral(" AFTER ")
+                    + QLatin1String(event) + QStringLiteral(" ON ") + sqlName(table) + when
                     + QStringLiteral(" BEGIN") + body + QStringLiteral(" END");
         }
     }
@@ -703,7 +684,7 @@ bool Database::applyColumnRules()
     for (qsizetype i = 0; i < existingNames.size(); ++i) {
         const qsizetype wanted = names.indexOf(existingNames[i]);
         if (wanted < 0 || sqls[wanted] != existingSqls[i])
-            work << QStringLiteral("DROP TRIGGER ") + quoteName(existingNames[i]);
+            work << QStringLiteral("DROP TRIGGER ") + sqlName(existingNames[i]);
     }
     for (qsizetype i = 0; i < names.size(); ++i) {
         const qsizetype existing = existingNames.indexOf(names[i]);
@@ -802,30 +783,30 @@ bool Database::runAlterColumn(const QString& table, const QString& column, const
     const QString temp = realTable + QStringLiteral("__jet_alter");
     QStringList quotedColumns;
     for (const QString& name : columnNames)
-        quotedColumns << quoteName(name);
+        quotedColumns << sqlName(name);
     const QString columnList = quotedColumns.join(u',');
-    const QString sequence = QStringLiteral("select seq from sqlite_sequence where name=") + quoteText(realTable);
+    const QString sequence = QStringLiteral("select seq from sqlite_sequence where name=") + sqlLiteral(realTable);
 
     QStringList steps;
-    steps << QStringLiteral("CREATE TABLE ") + quoteName(temp) + QStringLiteral(" (") + defs.join(u',') + u')' + tail;
-    steps << QStringLiteral("INSERT INTO ") + quoteName(temp) + QStringLiteral(" (") + columnList
-            + QStringLiteral(") SELECT ") + columnList + QStringLiteral(" FROM ") + quoteName(realTable);
+    steps << QStringLiteral("CREATE TABLE ") + sqlName(temp) + QStringLiteral(" (") + defs.join(u',') + u')' + tail;
+    steps << QStringLiteral("INSERT INTO ") + sqlName(temp) + QStringLiteral(" (") + columnList
+            + QStringLiteral(") SELECT ") + columnList + QStringLiteral(" FROM ") + sqlName(realTable);
     steps << QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS jet_alter_seq(seq INTEGER)");
     steps << QStringLiteral("DELETE FROM temp.jet_alter_seq");
     const bool autoincrement = createSql.contains(QLatin1String("AUTOINCREMENT"), Qt::CaseInsensitive);
     if (autoincrement)
         steps << QStringLiteral("INSERT INTO temp.jet_alter_seq ") + sequence;
-    steps << QStringLiteral("DROP TABLE ") + quoteName(realTable);
-    steps << QStringLiteral("ALTER TABLE ") + quoteName(temp) + QStringLiteral(" RENAME TO ") + quoteName(realTable);
+    steps << QStringLiteral("DROP TABLE ") + sqlName(realTable);
+    steps << QStringLiteral("ALTER TABLE ") + sqlName(temp) + QStringLiteral(" RENAME TO ") + sqlName(realTable);
     if (autoincrement) {
         // The sequence keeps the higher of the old counter and the copied IDs.
         steps << QStringLiteral("UPDATE sqlite_sequence SET seq=max(seq,(select ifnull(max(seq),0) from "
                                 "temp.jet_alter_seq)) WHERE name=")
-                + quoteText(realTable);
-        steps << QStringLiteral("INSERT INTO sqlite_sequence(name,seq) SELECT ") + quoteText(realTable)
+                + sqlLiteral(realTable);
+        steps << QStringLiteral("INSERT INTO sqlite_sequence(name,seq) SELECT ") + sqlLiteral(realTable)
                 + QStringLiteral(",seq FROM temp.jet_alter_seq WHERE NOT EXISTS (select 1 from "
                                  "sqlite_sequence where name=")
-                + quoteText(realTable) + u')';
+                + sqlLiteral(realTable) + u')';
     }
     steps << extras;
     steps << QStringLiteral("DROP TABLE temp.jet_alter_seq");
@@ -1086,11 +1067,4 @@ void Database::rollback()
         exec(QStringLiteral("ROLLBACK"));
         m_error = error;
     }
-}
-
-QString sqlText(const QString& text)
-{
-    QString out = text;
-    out.replace(u'\'', QStringLiteral("''"));
-    return out;
 }

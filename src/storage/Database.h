@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/SqlQuoting.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -84,6 +86,7 @@ private:
     bool fetchRow();
     bool runAlterColumn(const QString& table, const QString& column, const QString& type);
     bool exec(const QString& sqlite);
+    bool openConnection(const QString& path, int flags, const QString& failure);
     bool configure();
     void registerFunctions();
     void setError(const QString& message);
@@ -98,10 +101,6 @@ private:
     bool m_atEnd = true;
     QString m_error;
 };
-
-// Every text placed between single quotes in a statement goes through here:
-// apostrophes are doubled, so the stored value is exactly the text entered.
-QString sqlText(const QString& text);
 
 // RAII transaction: rolls back unless committed.
 class Transaction {

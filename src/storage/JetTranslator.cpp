@@ -1,5 +1,7 @@
 #include "storage/JetTranslator.h"
 
+#include "storage/SqlQuoting.h"
+
 #include <QList>
 
 namespace {
@@ -97,20 +99,6 @@ qsizetype previousNonSpace(const QList<Token>& tokens, qsizetype i)
     return i;
 }
 
-QString quoteIdentifier(const QString& name)
-{
-    QString inner = name;
-    inner.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + inner + u'"';
-}
-
-QString quoteLiteral(const QString& text)
-{
-    QString inner = text;
-    inner.replace(u'\'', QStringLiteral("''"));
-    return u'\'' + inner + u'\'';
-}
-
 bool isName(const Token& t)
 {
     return t.type == TokenType::Word || t.type == TokenType::Bracket || t.type == TokenType::Quoted;
@@ -178,8 +166,8 @@ bool translateAlter(const QList<Token>& tokens, JetTranslation& result)
     } else {
         const QString column = columnToken.type == TokenType::Word
             ? columnToken.text
-            : quoteIdentifier(bareName(columnToken));
-        result.sql = QStringLiteral("ALTER TABLE ") + quoteIdentifier(table)
+            : sqlName(bareName(columnToken));
+        result.sql = QStringLiteral("ALTER TABLE ") + sqlName(table)
             + QStringLiteral(" ADD COLUMN ") + column + u' ' + jetDeclaredType(type);
     }
     return true;
@@ -246,10 +234,10 @@ JetTranslation translateJet(const QString& jetStatement)
         const Token& t = tokens[i];
         switch (t.type) {
         case TokenType::Bracket:
-            out += quoteIdentifier(bareName(t));
+            out += sqlName(bareName(t));
             break;
         case TokenType::DateLiteral:
-            out += QStringLiteral("jet_cdate(") + quoteLiteral(t.text.mid(1, t.text.size() - 2))
+            out += QStringLiteral("jet_cdate(") + sqlLiteral(t.text.mid(1, t.text.size() - 2))
                 + u')';
             break;
         case TokenType::Punct:
