@@ -17,19 +17,13 @@ FunctionKeys::FunctionKeys(OrderForm& form) : QObject(&form), m_form(form)
 
 FunctionKeys::~FunctionKeys() { qApp->removeEventFilter(this); }
 
-bool FunctionKeys::IsOurWindowActive() const
-{
-    const QWidget* active = QApplication::activeWindow();
-    return active && (active == &m_form || active == m_companion.data());
-}
-
 bool FunctionKeys::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
         return QObject::eventFilter(watched, event);
     auto* keyEvent = static_cast<QKeyEvent*>(event);
     const int key = keyEvent->key();
-    if (key < Qt::Key_F1 || key > Qt::Key_F12 || !watched->isWidgetType() || !IsOurWindowActive())
+    if (key < Qt::Key_F1 || key > Qt::Key_F12 || !watched->isWidgetType() || QApplication::activeWindow() != &m_form)
         return QObject::eventFilter(watched, event);
     if (event->type() == QEvent::KeyRelease && !keyEvent->isAutoRepeat())
         Dispatch(key);

@@ -139,7 +139,6 @@ void OrderForm::ShowPreview()
         m_preview = new PrintPreview(
             this, m_settings, [this] { return receiptContent(); },
             [this](int key) { m_functionKeys->Dispatch(key); });
-        m_functionKeys->setCompanionWindow(m_preview);
     }
     m_preview->show();
     m_preview->RefreshPreview();

@@ -143,6 +143,13 @@ void Settling::SettleOrder()
 {
     if (!HasLines())
         return;
+    // The order on the form is already stored and only its print was
+    // cancelled: F12 prints it again instead of storing it a second time.
+    if (m_form.ui().按钮_打单结算->isHidden()) {
+        if (m_form.PrintOrder(true))
+            ClearForm();
+        return;
+    }
     const OrderValues v = ReadOrderValues();
     Database& db = m_form.database();
 

@@ -101,16 +101,24 @@ TEST_F(FunctionKeysTest, KeysDoNothingWhileAnotherWindowIsActive)
     EXPECT_TRUE(dialogs.shown().isEmpty());
 }
 
-TEST_F(FunctionKeysTest, F12WorksWhileTheSettleButtonIsHiddenAndF10AsksFirst)
+TEST_F(FunctionKeysTest, F12WhileTheSettleButtonIsHiddenPrintsAgainWithoutStoringTwice)
 {
     printer.cancelDialog = true;
     form->lines().AddLine(QStringLiteral("王老吉"), QStringLiteral("1"));
     press(QApplication::focusWidget(), Qt::Key_F12);
     ASSERT_TRUE(ui().按钮_打单结算->isHidden());
+    press(QApplication::focusWidget(), Qt::Key_F12); // cancelled again: the form stays
+    EXPECT_EQ(form->lines().lineCount(), 1);
     printer.cancelDialog = false;
     press(QApplication::focusWidget(), Qt::Key_F12);
-    EXPECT_EQ(orders(), QStringLiteral("2"));
+    EXPECT_EQ(orders(), QStringLiteral("1"));
+    EXPECT_EQ(printer.jobs.size(), 1);
+    EXPECT_EQ(form->lines().lineCount(), 0);
+    EXPECT_FALSE(ui().按钮_打单结算->isHidden());
+}
 
+TEST_F(FunctionKeysTest, F10AsksBeforeClearing)
+{
     form->lines().AddLine(QStringLiteral("王老吉"), QStringLiteral("1"));
     dialogs.answerNo();
     press(QApplication::focusWidget(), Qt::Key_F10);
