@@ -24,6 +24,19 @@ bool makeOrders(Database& db, const QString& path, int orders)
     return t.commit();
 }
 
+// A scratch database holding `orders` orders; skips the benchmark when it cannot be made.
+struct Orders {
+    QTemporaryDir dir;
+    Database db;
+    bool ready;
+    Orders(benchmark::State& state, int orders)
+        : ready(makeOrders(db, dir.filePath(QStringLiteral("b.mdb")), orders))
+    {
+        if (!ready)
+            state.SkipWithError("fixture");
+    }
+};
+
 void BM_Translate(benchmark::State& state)
 {
     const QString jet = u8("select top 200 * from (select top 400 * from 存单 where 时间>cdate('2024年3月5日') "
@@ -36,12 +49,10 @@ BENCHMARK(BM_Translate);
 // One settled order header, committed on its own as the order form does.
 void BM_InsertCommitted(benchmark::State& state)
 {
-    QTemporaryDir dir;
-    Database db;
-    if (!makeOrders(db, dir.filePath(QStringLiteral("b.mdb")), 0)) {
-        state.SkipWithError("fixture");
+    Orders fixture(state, 0);
+    if (!fixture.ready)
         return;
-    }
+    Database& db = fixture.db;
     int n = 0;
     for (auto _ : state)
         db.execute(u8("insert into 存单 (编号,时间,合计,实付,电话,是否结算) values (") + QString::number(++n)
@@ -51,12 +62,10 @@ BENCHMARK(BM_InsertCommitted)->Unit(benchmark::kMicrosecond);
 
 void BM_HistoryPage(benchmark::State& state)
 {
-    QTemporaryDir dir;
-    Database db;
-    if (!makeOrders(db, dir.filePath(QStringLiteral("b.mdb")), 20000)) {
-        state.SkipWithError("fixture");
+    Orders fixture(state, 20000);
+    if (!fixture.ready)
         return;
-    }
+    Database& db = fixture.db;
     for (auto _ : state) {
         db.openQuery(u8("select top 200 * from (select top 10000 * from 存单 order by [id])order by [id] desc"));
         int rows = 0;
@@ -72,12 +81,10 @@ BENCHMARK(BM_HistoryPage)->Unit(benchmark::kMillisecond);
 
 void BM_MonthReport(benchmark::State& state)
 {
-    QTemporaryDir dir;
-    Database db;
-    if (!makeOrders(db, dir.filePath(QStringLiteral("b.mdb")), 20000)) {
-        state.SkipWithError("fixture");
+    Orders fixture(state, 20000);
+    if (!fixture.ready)
         return;
-    }
+    Database& db = fixture.db;
     for (auto _ : state) {
         db.openQuery(u8("select count(*),format(时间,'yyyy-mm'),sum(实付) from 存单 where format(时间,'yyyy')='2016'  "
                         "group by format(时间,'yyyy-mm')"));

@@ -40,21 +40,19 @@ std::optional<QString> ScriptedDialogs::prompt(QWidget*, const QString& title,
 
 QString ScriptedDialogs::openFileName(QWidget*, const QString& title, const QString& filter)
 {
-    m_shown.push_back({QStringLiteral("open"), title, QString(), DialogIcon::None,
-                       DialogButtons::Ok});
-    lastFilter = filter;
-    if (m_files.empty())
-        return QString();
-    const QString path = m_files.front();
-    m_files.pop_front();
-    return path;
+    return chooseFile(QStringLiteral("open"), title, filter);
 }
 
 QString ScriptedDialogs::saveFileName(QWidget*, const QString& title, const QString& filter,
                                       const QString&)
 {
-    m_shown.push_back({QStringLiteral("save"), title, QString(), DialogIcon::None,
-                       DialogButtons::Ok});
+    return chooseFile(QStringLiteral("save"), title, filter);
+}
+
+QString ScriptedDialogs::chooseFile(const QString& kind, const QString& title,
+                                    const QString& filter)
+{
+    m_shown.push_back({kind, title, QString(), DialogIcon::None, DialogButtons::Ok});
     lastFilter = filter;
     if (m_files.empty())
         return QString();

@@ -51,6 +51,8 @@ public:
     QString lastFilter;
 
 private:
+    QString chooseFile(const QString& kind, const QString& title, const QString& filter);
+
     QVector<Shown> m_shown;
     std::deque<DialogAnswer> m_answers;
     std::deque<std::pair<bool, QString>> m_prompts; // answered, text
