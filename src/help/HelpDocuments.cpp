@@ -4,7 +4,6 @@
 #include "resources/CarriedResources.h"
 
 #include <QDesktopServices>
-#include <QFile>
 #include <QSaveFile>
 #include <QUrl>
 
@@ -32,14 +31,13 @@ QString fileName(HelpDocument document)
 // a truncated document.
 void writeCarriedBytes(HelpDocument document, const QString& path)
 {
-    InitCarriedResources();
-    QFile carried(QStringLiteral(":/help/") + fileName(document));
-    if (!carried.open(QIODevice::ReadOnly))
+    const QByteArray carried = CarriedBytes(QStringLiteral(":/help/") + fileName(document));
+    if (carried.isEmpty())
         return;
     QSaveFile target(path);
     if (!target.open(QIODevice::WriteOnly))
         return;
-    target.write(carried.readAll());
+    target.write(carried);
     target.commit();
 }
 

@@ -20,7 +20,7 @@ ItemLookup::ItemLookup(OrderForm& form) : m_form(form)
 {
     OrderFormControls& ui = m_form.ui();
     QTreeView* list = ui.超级列表框2;
-    m_pickList = new PickListModel(m_catalogue, list);
+    m_pickList = new PickListModel(m_catalogue, this); // goes with the catalogue it reads
     list->setModel(m_pickList);
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);

@@ -1,5 +1,7 @@
 #include "order/LineCellDelegate.h"
 
+#include <QTableWidget>
+
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -61,4 +63,10 @@ void LineCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
         return;
     model->setData(index, text);
     emit const_cast<LineCellDelegate*>(this)->cellEdited(index.row(), index.column());
+}
+
+QString GridCellText(const QTableWidget* grid, int row, int column)
+{
+    const QTableWidgetItem* item = grid->item(row, column);
+    return item ? item->text() : QString();
 }

@@ -3,8 +3,13 @@
 #include <QStringList>
 #include <QStyledItemDelegate>
 
+class QTableWidget;
+
 // Columns of the ordered-items grid; row 0 holds their headers.
 enum OrderLineColumn { NameColumn = 0, QuantityColumn = 1, UnitColumn = 2, AmountColumn = 3 };
+
+// The text of a grid cell; a cell without an item reads as empty text.
+QString GridCellText(const QTableWidget* grid, int row, int column);
 
 // Editors of the ordered-items grid. Whether a cell may be edited is decided
 // here, each time an edit starts: the name column always, the unit column

@@ -25,24 +25,22 @@ void OrderClock::stop() { m_timer.stop(); }
 int OrderClock::NextOrderNumber()
 {
     Database& db = m_form.database();
-    const QString range = QStringLiteral(" from 存单 where  时间>cdate('") + dateText(m_today)
+    const QString where = QStringLiteral(" where  时间>cdate('") + dateText(m_today)
         + QStringLiteral("') and 时间<=cdate('") + dateText(m_today.addDays(1))
         + QStringLiteral("')");
 
     int highest = 0;
-    if (db.openQuery(QStringLiteral("Select max(编号)") + range)) {
+    if (db.openQuery(QStringLiteral("Select max(编号) from 存单") + where)) {
         highest = db.integer(0);
         db.closeQuery();
     }
     QString count;
-    if (db.openQuery(QStringLiteral("select count(*)") + range)) {
+    if (db.openQuery(QStringLiteral("select count(*) from 存单") + where)) {
         count = db.text(0);
         db.closeQuery();
     }
     double income = 0;
-    if (db.openQuery(QStringLiteral("SELECT sum(实付) FROM 存单 where  时间>cdate('")
-                     + dateText(m_today) + QStringLiteral("') and 时间<=cdate('")
-                     + dateText(m_today.addDays(1)) + QStringLiteral("')"))) {
+    if (db.openQuery(QStringLiteral("SELECT sum(实付) FROM 存单") + where)) {
         income = db.number(0);
         db.closeQuery();
     }

@@ -5,6 +5,7 @@
 #include "order/DeliveryDetails.h"
 #include "order/FieldBehaviour.h"
 #include "order/FunctionKeys.h"
+#include "order/LineCellDelegate.h"
 #include "order/MainMenu.h"
 #include "order/Settling.h"
 #include "receipt/PrintPreview.h"
@@ -57,7 +58,7 @@ OrderForm::OrderForm(Database& db, int quantityDecimals, QWidget* parent)
     m_lookup = std::make_unique<ItemLookup>(*this);
     m_delivery = std::make_unique<DeliveryDetails>(*this);
     m_clock = std::make_unique<OrderClock>(*this);
-    new FieldBehaviour(*this);
+    m_fieldBehaviour = new FieldBehaviour(*this);
     m_settling = new Settling(*this);
     m_functionKeys = new FunctionKeys(*this);
     m_mainMenu = new MainMenu(*this);
@@ -78,7 +79,15 @@ OrderForm::OrderForm(Database& db, int quantityDecimals, QWidget* parent)
     ShowPreview();
 }
 
-OrderForm::~OrderForm() = default;
+OrderForm::~OrderForm()
+{
+    // The preview and the helpers refer to the members below: they go first.
+    delete m_preview;
+    delete m_functionKeys;
+    delete m_mainMenu;
+    delete m_settling;
+    delete m_fieldBehaviour;
+}
 
 bool OrderForm::isModifyMode() const
 {
@@ -108,12 +117,10 @@ ReceiptContent OrderForm::receiptContent() const
     c.payment = m_ui.组合框_付款方式->currentText();
     c.orderTime = m_ui.编辑框_时间->text();
     const QTableWidget* grid = m_ui.高级表格1;
-    const auto cell = [grid](int row, int column) {
-        const QTableWidgetItem* item = grid->item(row, column);
-        return item ? item->text() : QString();
-    };
-    for (int row = 1; row < grid->rowCount(); ++row)
-        c.lines.push_back({cell(row, 0), cell(row, 1), cell(row, 2), cell(row, 3)});
+    for (int row = 1; row < grid->rowCount(); ++row) {
+        c.lines.push_back({GridCellText(grid, row, NameColumn), GridCellText(grid, row, QuantityColumn),
+                           GridCellText(grid, row, UnitColumn), GridCellText(grid, row, AmountColumn)});
+    }
     c.discountName = m_ui.组合框_减免->currentText();
     c.discountCount = m_ui.编辑框_减免份数->text();
     c.discountAmount = m_ui.编辑框_减免金额->text();
@@ -123,7 +130,8 @@ ReceiptContent OrderForm::receiptContent() const
     c.name = m_ui.编辑框_姓名->text();
     c.telephone = m_ui.编辑框_电话->text();
     c.address = m_ui.编辑框_地址->text();
-    c.notes = m_ui.编辑框_备注->toPlainText();
+    // The receipt breaks lines at CR LF, as the operator's own line breaks.
+    c.notes = m_ui.编辑框_备注->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
     return c;
 }
 
@@ -140,14 +148,13 @@ void OrderForm::ShowPreview()
             this, m_settings, [this] { return receiptContent(); },
             [this](int key) { m_functionKeys->Dispatch(key); });
     }
-    m_preview->show();
-    m_preview->RefreshPreview();
+    m_preview->show(); // showing draws it
 }
 
 void OrderForm::TogglePreview()
 {
-    if (m_preview && m_preview->isVisible())
-        m_preview->close();
+    if (m_preview)
+        m_preview->TogglePreview();
     else
         ShowPreview();
 }

@@ -11,6 +11,7 @@
 
 class Database;
 class DeliveryDetails;
+class FieldBehaviour;
 class FunctionKeys;
 class ItemLookup;
 class MainMenu;
@@ -91,6 +92,7 @@ private:
     Settling* m_settling = nullptr;
     FunctionKeys* m_functionKeys = nullptr;
     MainMenu* m_mainMenu = nullptr;
+    FieldBehaviour* m_fieldBehaviour = nullptr;
     std::unique_ptr<ReceiptPrinter> m_systemPrinter;
     ReceiptPrinter* m_printer = nullptr;
     QPointer<PrintPreview> m_preview;

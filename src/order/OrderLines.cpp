@@ -282,8 +282,7 @@ void OrderLines::ShowContextMenu(const QPoint& pos)
 
 QString OrderLines::cellText(int row, int column) const
 {
-    const QTableWidgetItem* item = m_form.ui().高级表格1->item(row, column);
-    return item ? item->text() : QString();
+    return GridCellText(m_form.ui().高级表格1, row, column);
 }
 
 void OrderLines::setCellText(int row, int column, const QString& text)

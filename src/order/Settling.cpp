@@ -4,6 +4,7 @@
 #include "common/Numbers.h"
 #include "order/OrderClock.h"
 #include "order/OrderForm.h"
+#include "order/LineCellDelegate.h"
 #include "order/OrderLines.h"
 #include "order/RefillingComboBox.h"
 #include "storage/Database.h"
@@ -14,12 +15,6 @@
 #include <QTableWidget>
 
 namespace {
-
-QString cellText(const QTableWidget* grid, int row, int column)
-{
-    const QTableWidgetItem* item = grid->item(row, column);
-    return item ? item->text() : QString();
-}
 
 // A field read as a number and written back, so the statement always holds a valid number.
 QString numberField(const QLineEdit* edit) { return numberToText(textToNumber(edit->text())); }
@@ -34,7 +29,7 @@ Settling::Settling(OrderForm& form) : QObject(&form), m_form(form)
     connect(ui.按钮_清空, &QPushButton::clicked, this, &Settling::AskClearForm);
 }
 
-bool Settling::HasLines() const
+bool Settling::CheckHasLines()
 {
     if (m_form.lines().lineCount() > 0)
         return true;
@@ -102,12 +97,12 @@ bool Settling::StoreLines(const QString& id, const QString& time)
     const QTableWidget* grid = m_form.ui().高级表格1;
     Database& db = m_form.database();
     for (int row = 1; row < grid->rowCount(); ++row) {
-        const QString name = cellText(grid, row, 0).trimmed();
+        const QString name = GridCellText(grid, row, 0).trimmed();
         if (name.isEmpty())
             continue;
-        const QString quantity = numberToText(textToNumber(cellText(grid, row, 1).trimmed()));
-        const QString unit = cellText(grid, row, 2).trimmed();
-        const QString amount = numberToText(textToNumber(cellText(grid, row, 3).trimmed()));
+        const QString quantity = numberToText(textToNumber(GridCellText(grid, row, 1).trimmed()));
+        const QString unit = GridCellText(grid, row, 2).trimmed();
+        const QString amount = numberToText(textToNumber(GridCellText(grid, row, 3).trimmed()));
         if (!db.execute(QStringLiteral("insert into 存单详单 (存单ID,销售时间,菜名,数量,单位,小计) values (")
                         + id + u',' + sqlLiteral(time) + u',' + sqlLiteral(name) + u',' + quantity + u','
                         + sqlLiteral(unit) + u',' + amount + u')'))
@@ -141,7 +136,7 @@ bool Settling::StoreCustomer(const OrderValues& v)
 
 void Settling::SettleOrder()
 {
-    if (!HasLines())
+    if (!CheckHasLines())
         return;
     // The order on the form is already stored and only its print was
     // cancelled: F12 prints it again instead of storing it a second time.
@@ -193,7 +188,7 @@ void Settling::SettleOrder()
 
 void Settling::PrintOnly()
 {
-    if (HasLines())
+    if (CheckHasLines())
         m_form.PrintOrder(false);
 }
 

@@ -29,7 +29,8 @@ private:
     bool UpdateStoredOrder(const OrderValues& v, const QString& id);
     bool StoreLines(const QString& id, const QString& time);
     bool StoreCustomer(const OrderValues& v);
-    bool HasLines() const;
+    // False, after telling the operator, when the grid holds no line.
+    bool CheckHasLines();
 
     OrderForm& m_form;
 };

@@ -1,23 +1,15 @@
 #include "receipt/DefaultPictures.h"
 
+#include "resources/CarriedResources.h"
+
 #include <QFile>
 #include <QSaveFile>
 
-namespace {
-
-QByteArray resourceBytes(const QString& name)
-{
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
-
-QByteArray defaultTopPictureBytes() { return resourceBytes(QStringLiteral(":/pictures/default_top.png")); }
+QByteArray defaultTopPictureBytes() { return CarriedBytes(QStringLiteral(":/pictures/default_top.png")); }
 
 QByteArray defaultBottomPictureBytes()
 {
-    return resourceBytes(QStringLiteral(":/pictures/default_bottom.png"));
+    return CarriedBytes(QStringLiteral(":/pictures/default_bottom.png"));
 }
 
 bool ensurePictureFile(const QString& path, const QByteArray& defaultBytes)

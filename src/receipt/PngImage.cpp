@@ -1,6 +1,7 @@
 #include "receipt/PngImage.h"
 
-#include <QFile>
+#include "common/FileBytes.h"
+
 #include <png.h>
 
 namespace {
@@ -37,8 +38,6 @@ QImage loadPngFromBytes(const QByteArray& bytes)
 
 QImage loadPng(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return loadPngFromBytes(file.readAll());
+    const QByteArray bytes = ReadFileBytes(path);
+    return bytes.isEmpty() ? QImage() : loadPngFromBytes(bytes);
 }

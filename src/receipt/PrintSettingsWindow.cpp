@@ -2,6 +2,7 @@
 
 #include "app/AppPaths.h"
 #include "common/Dialogs.h"
+#include "common/FileBytes.h"
 #include "common/Numbers.h"
 #include "receipt/DefaultPictures.h"
 #include "receipt/PngImage.h"
@@ -41,12 +42,6 @@ QLabel* label(QWidget* parent, const QString& text, int x, int y)
     auto* l = new QLabel(text, parent);
     l->move(x, y + 3);
     return l;
-}
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QString flagText(const QCheckBox* box) { return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0"); }
@@ -149,7 +144,7 @@ void PrintSettingsWindow::LoadSettings()
     m_extra1Enabled->setChecked(read(u"附带信息1勾选") == u"1");
     m_extra2Enabled->setChecked(read(u"附带信息2勾选") == u"1");
     for (PictureRow* row : {&m_top, &m_bottom}) {
-        const QByteArray stored = fileBytes(row->file);
+        const QByteArray stored = ReadFileBytes(row->file);
         showPicture(*row, stored.isEmpty() ? row->defaultBytes : stored);
     }
     if (const QString text = read(u"附带信息1"); !text.isEmpty())
@@ -182,7 +177,7 @@ void PrintSettingsWindow::ChoosePicture(PictureRow& row)
     const QString path = Dialogs::current().openFileName(this, QString(), QStringLiteral("PNG图片|*.png"));
     if (path.isEmpty() || !QFile::exists(path))
         return;
-    const QByteArray bytes = fileBytes(path);
+    const QByteArray bytes = ReadFileBytes(path);
     const QImage image = loadPngFromBytes(bytes);
     // A file that is not a readable PNG would later print as nothing at all.
     if (image.isNull())

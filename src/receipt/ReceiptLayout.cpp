@@ -106,8 +106,7 @@ public:
         // spans exactly W instead of W - 1 after a rounding error.
         const int w = m_width;
         const int h = int(qint64(image.height()) * m_width / image.width());
-        const int x = w < m_width ? (m_width - w) / 2 : 0;
-        m_surface.drawPicture(image, QRect(x, m_y, w, h));
+        m_surface.drawPicture(image, QRect(0, m_y, w, h));
         m_y += h;
     }
 

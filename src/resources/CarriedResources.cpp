@@ -1,5 +1,7 @@
 #include "resources/CarriedResources.h"
 
+#include "common/FileBytes.h"
+
 #include <QtGlobal>
 
 // Q_INIT_RESOURCE must be used outside any namespace.
@@ -14,4 +16,10 @@ void InitCarriedResources()
 {
     static const bool registered = registerResources();
     Q_UNUSED(registered);
+}
+
+QByteArray CarriedBytes(const QString& resourcePath)
+{
+    InitCarriedResources();
+    return ReadFileBytes(resourcePath);
 }

@@ -21,11 +21,7 @@ bool folderIsWritable(const QString& folder)
 
 QString templateScript()
 {
-    InitCarriedResources();
-    QFile file(QStringLiteral(":/storage/template.sql"));
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    return QString::fromUtf8(file.readAll());
+    return QString::fromUtf8(CarriedBytes(QStringLiteral(":/storage/template.sql")));
 }
 
 // Builds the file under a temporary name and renames it into place, so a

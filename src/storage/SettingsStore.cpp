@@ -18,7 +18,7 @@ bool SettingsStore::SettingExists(const QString& key) const
 {
     if (!m_db.openQuery(QStringLiteral("Select 记录内容 from 记录")))
         return false;
-    const bool found = m_db.find(QStringLiteral("记录内容='") + key + u'\'');
+    const bool found = m_db.find(QStringLiteral("记录内容='") + sqlText(key) + u'\'');
     m_db.closeQuery();
     return found;
 }

@@ -163,8 +163,14 @@ TEST_F(SettleOrderTest, PrintOnlyPrintsOnceAndKeepsTheForm)
 {
     SettingsStore(data.db()).WriteSetting(QStringLiteral("打印份数"), QStringLiteral("3"));
     add(QStringLiteral("王老吉"), QStringLiteral("2"));
+    ui().编辑框_备注->setPlainText(QStringLiteral("少辣\n多葱"));
     form->settling().PrintOnly();
-    EXPECT_EQ(printer.jobs.size(), 1);
+    ASSERT_EQ(printer.jobs.size(), 1);
+    // The note's own line break ends a printed line.
+    const auto* first = printer.jobs[0].page.find(QStringLiteral("少辣"));
+    const auto* second = printer.jobs[0].page.find(QStringLiteral("多葱"));
+    ASSERT_TRUE(first && second);
+    EXPECT_GT(second->y, first->y);
     EXPECT_EQ(form->lines().lineCount(), 1);
     EXPECT_EQ(ui().编辑框_编号->text(), QStringLiteral("1"));
     EXPECT_EQ(count(QStringLiteral("存单")), QStringLiteral("0"));
