@@ -224,9 +224,12 @@ void OrderLines::WriteTotals(double total)
     ui.编辑框_合计->setText(text);
     if (!isPaidOnDelivery(ui.组合框_付款方式->currentText()))
         ui.编辑框_已支付->setText(text);
+    // Writing 实付 runs the payment rule; an unchanged text emits nothing,
+    // yet 已支付 was just written, so the rule runs here instead.
+    const bool unchanged = ui.编辑框_实付->text() == text;
     ui.编辑框_实付->setText(text);
-    // setText of an unchanged text emits nothing, yet 已支付 was just written.
-    ApplyPaymentRule();
+    if (unchanged)
+        ApplyPaymentRule();
 }
 
 void OrderLines::ApplyPaymentRule()

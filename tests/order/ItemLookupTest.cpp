@@ -3,6 +3,7 @@
 #include "support/OrderFormFixture.h"
 
 #include <QAbstractItemModel>
+#include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QItemSelectionModel>
 #include <QLineEdit>
@@ -41,6 +42,15 @@ protected:
     QString gridCell(int r, int c) { return ui().高级表格1->item(r, c)->text(); }
     int gridRows() { return ui().高级表格1->rowCount(); }
 };
+
+TEST_F(ItemLookupTest, PickListModelStaysConsistentWhileFiltering)
+{
+    QAbstractItemModelTester tester(pickList()->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+    for (const char* text : {"1", "hs", "", "HS", "0", "kxc"})
+        type(QString::fromLatin1(text));
+    form->lookup().LoadMenuCatalogue();
+}
 
 TEST_F(ItemLookupTest, PickListHasItsColumns)
 {
